@@ -16,5 +16,6 @@ function(add_wine_test)
   set_tests_properties(${ARG_NAME} PROPERTIES
     ENVIRONMENT "${NOISE_WINE_ENVIRONMENT};DISPLAY="
     FIXTURES_REQUIRED wine
+    RESOURCE_LOCK wine_session
     TIMEOUT 600)
 endfunction()

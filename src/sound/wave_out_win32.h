@@ -1,7 +1,8 @@
 #pragma once
 
-#include <mmsystem.h>
 #include <windows.h>
+// mmsystem.h needs the types windows.h declares.
+#include <mmsystem.h>
 
 #include "sound/wave_device.h"
 
