@@ -213,8 +213,8 @@ ENDINGS = {
     "click": lambda s: s.xdotool("mousemove", "300", "300", "click", "1"),
     "posted-keydown": lambda s: s.wine(s.args.probe, "post", f"{WM_KEYDOWN:x}", "41"),
     "close": lambda s: s.wine(s.args.probe, "post", f"{WM_CLOSE:x}"),
-    "burst": lambda s: (s.xdotool("mousemove", "300", "300", "key", "a", "key", "b", "click", "1"),
-                        s.wine(s.args.probe, "burst")),
+    "burst": lambda s: s.xdotool("mousemove", "300", "300", "key", "a", "key", "b", "click", "1"),
+    "posted-burst": lambda s: s.wine(s.args.probe, "burst"),
 }
 
 
