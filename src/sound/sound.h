@@ -32,7 +32,6 @@ class Sound {
   // False only when the worker outlived its bound; the buffers must then stay.
   bool WorkerEnded() const { return worker_.Ended(); }
 
-  const SoundFormat& Format() const { return format_; }
   std::uint32_t BufferBytes() const { return buffer_bytes_; }
   const SampleBuffers& Buffers() const { return buffers_; }
   const RunFlag& Running() const { return running_; }
